@@ -14,7 +14,9 @@ namespace quorvane {
 constexpr bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
-constexpr bool IsLeadByte(char byte) { return IsLeadByte(static_cast<unsigned char>(byte)); }
+constexpr bool IsLeadByte(char byte) {
+  return IsLeadByte(static_cast<unsigned char>(byte));
+}
 
 // Walks a text character by character. A lead byte as the very last byte forms an incomplete
 // character of length 1.
@@ -50,7 +52,8 @@ std::size_t CountCharacters(std::string_view text);
 // True when the byte at `index` starts a character and is a lead byte.
 bool StartsDoubleByteCharacter(std::string_view text, std::size_t index);
 
-// ASCII a-z folded to A-Z; every other byte unchanged. `to_upper` false folds A-Z to a-z.
+// ASCII a-z folded to A-Z (or, with `to_upper` false, A-Z to a-z); every other character,
+// double-byte characters whose second byte looks like a letter included, is unchanged.
 std::string FoldAsciiCase(std::string_view text, bool to_upper);
 
 }  // namespace quorvane

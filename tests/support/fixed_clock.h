@@ -14,6 +14,8 @@ class FixedClock : public LocalClock {
 };
 
 // 09:30:05 on 5 January 2024.
-inline FixedClock JanuaryFifthClock() { return FixedClock({2024, 1, 5, 9, 30, 5}); }
+inline FixedClock JanuaryFifthClock() {
+  return FixedClock({2024, 1, 5, 9, 30, 5});
+}
 
 }  // namespace quorvane::testing

@@ -68,7 +68,8 @@ MemImageBuilder& MemImageBuilder::Byte(std::size_t file_offset, std::uint8_t val
 
 std::filesystem::path MemImageBuilder::WriteTo(const std::filesystem::path& path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
+  out.write(reinterpret_cast<const char*>(bytes_.data()),
+            static_cast<std::streamsize>(bytes_.size()));
   return path;
 }
 
