@@ -55,6 +55,13 @@ class PointTable {
   const PointRecord& Record(int i) const;
 
  private:
+  // The record at i, or null when i is outside the table.
+  PointRecord* Slot(int i);
+  // The bytes of the point file for the records as they stand.
+  std::string FileContent() const;
+  static void WriteGroup(std::string& content, std::string_view text);
+  static void ReportOpenFailure(OpenFailureCause cause, MessageSink& sink);
+
   const FileSystem& files_;
   const LocalClock& clock_;
   std::unique_ptr<PointRecord[]> records_;
