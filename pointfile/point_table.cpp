@@ -41,7 +41,7 @@ PointTable::PointTable(const FileSystem& files, const LocalClock& clock)
   Clear();
 }
 
-PointRecord* PointTable::Slot(int i) {
+PointRecord* PointTable::WritableRecord(int i) {
   if (i < 0 || i >= kSlotCount) return nullptr;
   return &records_[static_cast<std::size_t>(i)];
 }
@@ -56,7 +56,7 @@ void PointTable::Clear() {
 }
 
 void PointTable::InitRecord(int i) {
-  PointRecord* record = Slot(i);
+  PointRecord* record = WritableRecord(i);
   if (record == nullptr) return;
   record->slot = static_cast<std::int16_t>(i);
   const TimeStamp stamp = MakeTimeStamp(clock_);
@@ -74,43 +74,43 @@ void PointTable::InitRecord(int i) {
 }
 
 void PointTable::SetSlot(int i) {
-  if (PointRecord* record = Slot(i)) record->slot = static_cast<std::int16_t>(i);
+  if (PointRecord* record = WritableRecord(i)) record->slot = static_cast<std::int16_t>(i);
 }
 
 void PointTable::SetIcon(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->icon, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->icon, text);
 }
 
 void PointTable::SetName(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) CopyBounded(record->name, text, kTextLimit);
+  if (PointRecord* record = WritableRecord(i)) CopyBounded(record->name, text, kTextLimit);
 }
 
 void PointTable::SetLongitude(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->longitude, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->longitude, text);
 }
 
 void PointTable::SetLatitude(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->latitude, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->latitude, text);
 }
 
 void PointTable::SetExtraText(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) CopyBounded(record->extra_text, text, kTextLimit);
+  if (PointRecord* record = WritableRecord(i)) CopyBounded(record->extra_text, text, kTextLimit);
 }
 
 void PointTable::SetVoiceCode(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->voice_code, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->voice_code, text);
 }
 
 void PointTable::SetVoiceFlag(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->voice_flag, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->voice_flag, text);
 }
 
 void PointTable::SetVoiceParam(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->voice_param, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->voice_param, text);
 }
 
 void PointTable::SetDigits(std::string_view text, int i) {
-  if (PointRecord* record = Slot(i)) StoreText(record->digits, text);
+  if (PointRecord* record = WritableRecord(i)) StoreText(record->digits, text);
 }
 
 }  // namespace quorvane

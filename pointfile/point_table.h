@@ -56,7 +56,7 @@ class PointTable {
 
  private:
   // The record at i, or null when i is outside the table.
-  PointRecord* Slot(int i);
+  PointRecord* WritableRecord(int i);
   // The bytes of the point file for the records as they stand.
   std::string FileContent() const;
   static void WriteGroup(std::string& content, std::string_view text);
