@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,9 @@ class MemFile {
   const std::array<std::byte, kFileSize>& Image() const { return image_; }
 
  private:
+  std::span<const std::byte, MemEntryLayout::kSize> Entry(int i) const;
+  std::string FieldText(int i, std::size_t offset) const;
+
   const FileSystem& files_;
   std::array<std::byte, kFileSize> image_{};
   int entry_count_ = 0;
