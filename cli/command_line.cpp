@@ -1,0 +1,128 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "cli/sound_choice.h"
+
+#ifndef QUORVANE_VERSION
+#error "QUORVANE_VERSION must be defined by the build"
+#endif
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kFirstIcon = 1;
+constexpr int kLastIcon = 31;
+
+constexpr const char* kFooter =
+    "Every input is converted as the dialog converts it, into a point file beside it (or the\n"
+    "file named by -o, or into the folder named by -d). Each success is reported on standard\n"
+    "output as 'INPUT -> OUTPUT'; messages go to standard error.\n"
+    "\n"
+    "Exit status: 0 when every input was converted (or dumped), 1 when at least one failed\n"
+    "(the others are still done), 2 for a usage error.\n"
+    "\n"
+    "Example:\n"
+    "  quorvane-convert -i 5 -s 00DC -d out routes/*.mem";
+
+CommandLine UsageError(std::ostream& err, std::string_view program, std::string_view reason) {
+  err << program << ": " << reason << '\n'
+      << "Try '" << program << " --help' for more information.\n";
+  return {std::nullopt, kExitUsage};
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(std::span<const char* const> argv, std::string_view program,
+                             std::ostream& out, std::ostream& err) {
+  CliOptions options;
+  std::string output;
+  std::string output_dir;
+  std::string sound;
+  std::string format = "text";
+
+  CLI::App app{"Converts memory-point files (.mem) into point files (.pmf).", std::string(program)};
+  app.set_version_flag("--version", std::string(program) + " " + QUORVANE_VERSION);
+  app.add_option("inputs", options.inputs, "Memory-point files to convert")->type_name("INPUT.mem");
+  CLI::Option* output_option =
+      app.add_option("-o,--output", output,
+                     "Output path; only with a single input (default: the input's path with the "
+                     "extension .pmf)")
+          ->type_name("FILE");
+  CLI::Option* output_dir_option =
+      app.add_option("-d,--output-dir", output_dir,
+                     "Write every output into DIR under the input's base name with .pmf")
+          ->type_name("DIR");
+  app.add_option("-i,--icon", options.icon_number, "Icon number 1..31 (default 1)")->type_name("N");
+  app.add_option("-s,--sound", sound,
+                 "Voice-guidance sound: a row 0..64, a four-digit code such as 00DC, or the "
+                 "sound's name (default row 0, 設定なし, no sound); see --list-sounds")
+      ->type_name("VALUE");
+  app.add_flag("--list-sounds", options.list_sounds,
+               "Print the 65 sounds (row, code, name) and exit");
+  CLI::Option* dump_option = app.add_flag(
+      "--dump", options.dump,
+      "Print the points of each input instead of converting: index, name, second text, "
+      "digits, longitude and latitude (as in the point file and in decimal degrees)");
+  app.add_option("--format", format,
+                 "Format of --dump: text (default), csv or json; csv and "
+                 "json are UTF-8")
+      ->type_name("text|csv|json")
+      ->check(CLI::IsMember({"text", "csv", "json"}));
+  app.add_flag("-q,--quiet", options.quiet, "No progress line and no success lines");
+  output_option->excludes(output_dir_option);
+  dump_option->excludes(output_option);
+  dump_option->excludes(output_dir_option);
+  app.footer(kFooter);
+
+  try {
+    app.parse(static_cast<int>(argv.size()), argv.data());
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return {std::nullopt, kExitConverted};
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
+    return {std::nullopt, kExitConverted};
+  } catch (const CLI::ParseError& error) {
+    return UsageError(err, program, error.what());
+  }
+
+  if (options.list_sounds) return {options, kExitConverted};
+
+  if (options.icon_number < kFirstIcon || options.icon_number > kLastIcon) {
+    return UsageError(
+        err, program,
+        "the icon number must be 1 to 31, not " + std::to_string(options.icon_number));
+  }
+  if (app.count("--sound") > 0) {
+    const std::optional<int> row = ResolveSound(sound);
+    if (!row) {
+      return UsageError(err, program,
+                        "unknown sound '" + sound +
+                            "': give a row 0..64, a four-digit code or a name of --list-sounds");
+    }
+    options.voice_row = *row;
+  }
+  if (options.inputs.empty()) return UsageError(err, program, "no input file given");
+  if (output_option->count() > 0) {
+    if (options.inputs.size() > 1) {
+      return UsageError(err, program,
+                        "--output names the output of a single input; use --output-dir for "
+                        "several inputs");
+    }
+    options.output = output;
+  }
+  if (output_dir_option->count() > 0) {
+    // An empty folder name would put the outputs at the root of the file system.
+    if (output_dir.empty()) return UsageError(err, program, "--output-dir needs a folder name");
+    options.output_dir = output_dir;
+  }
+  options.format = format == "csv"    ? DumpFormat::Csv
+                   : format == "json" ? DumpFormat::Json
+                                      : DumpFormat::Text;
+  return {options, kExitConverted};
+}
+
+}  // namespace quorvane
