@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/open_failure_message.h"
 #include "conversion/file_names.h"
 #include "memfile/read_messages.h"
 
@@ -21,23 +22,6 @@ void ShowUnrecognised(MessageSink& sink, std::string_view path) {
   std::string text(path);
   text += read_messages::kUnrecognisedFileSuffix.cp932;
   ShowWarning(sink, text);
-}
-
-// The message for an open that failed; none when the file layer recorded no cause.
-std::optional<std::string_view> OpenFailureMessage(OpenFailureCause cause) {
-  switch (cause) {
-    case OpenFailureCause::None:
-      return std::nullopt;
-    case OpenFailureCause::NotFound:
-      return read_messages::kFileNotFound.cp932;
-    case OpenFailureCause::AccessDenied:
-      return read_messages::kAccessDenied.cp932;
-    case OpenFailureCause::SharingViolation:
-      return read_messages::kSharingViolation.cp932;
-    case OpenFailureCause::Other:
-      break;
-  }
-  return read_messages::kReadFailed.cp932;
 }
 
 // The blank-entry pattern of a cleared image, by entry offset; every other byte is 0.
@@ -75,7 +59,8 @@ int MemFile::Read(std::string_view path, MessageSink& sink) {
 
   OpenResult<ReadableFile> opened = files_.OpenForReading(path);
   if (!opened.file) {
-    if (const auto message = OpenFailureMessage(opened.cause)) ShowWarning(sink, *message);
+    if (const auto message = OpenFailureMessage(opened.cause, read_messages::kReadFailed.cp932))
+      ShowWarning(sink, *message);
     return -1;
   }
   ReadableFile& file = *opened.file;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/cp932.h"
+#include "common/open_failure_message.h"
 #include "pointfile/coordinate_encoding.h"
 #include "pointfile/point_table.h"
 #include "pointfile/record_field.h"
@@ -71,24 +72,9 @@ std::string PointTable::FileContent() const {
 }
 
 void PointTable::ReportOpenFailure(OpenFailureCause cause, MessageSink& sink) {
-  std::string_view message;
-  switch (cause) {
-    case OpenFailureCause::None:
-      return;
-    case OpenFailureCause::NotFound:
-      message = kWriteFileNotFoundMessage.cp932;
-      break;
-    case OpenFailureCause::AccessDenied:
-      message = kWriteAccessDeniedMessage.cp932;
-      break;
-    case OpenFailureCause::SharingViolation:
-      message = kWriteSharingViolationMessage.cp932;
-      break;
-    case OpenFailureCause::Other:
-      message = kWriteFailedMessage.cp932;
-      break;
+  if (const auto message = OpenFailureMessage(cause, kWriteFailedMessage.cp932)) {
+    sink.Show(*message, std::nullopt, MessageIcon::Exclamation);
   }
-  sink.Show(message, std::nullopt, MessageIcon::Exclamation);
 }
 
 int PointTable::Write(std::string_view path, MessageSink& sink) const {

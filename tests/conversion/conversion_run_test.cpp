@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cp932_text.h"
 #include "memfile/mem_file.h"
 #include "pointfile/point_table.h"
+#include "support/cp932_literal.h"
 #include "support/fixed_clock.h"
 #include "support/mem_image_builder.h"
 #include "support/recording_message_sink.h"
@@ -27,16 +27,17 @@ using testing::ShownMessage;
 constexpr int kRoadSurfaceRow = 3;  // 路面注意
 
 ShownMessage ReaderOrWriterMessage(std::string_view utf8) {
-  return {Cp932(utf8), std::nullopt, MessageIcon::Exclamation};
+  return {testing::Sjis(utf8), std::nullopt, MessageIcon::Exclamation};
 }
 
 ShownMessage ReadFailedMessage(std::string_view input_path) {
-  return {Cp932("ファイル ") + std::string(input_path) + Cp932(" の読み込みに失敗しました"),
+  return {testing::Sjis("ファイル ") + std::string(input_path) +
+              testing::Sjis(" の読み込みに失敗しました"),
           "ERROR", MessageIcon::None};
 }
 
 ShownMessage CompletionMessage() {
-  return {Cp932("変換が終了しました。\nOKボタンを押して下さい。"), Cp932("終了"),
+  return {testing::Sjis("変換が終了しました。\nOKボタンを押して下さい。"), testing::Sjis("終了"),
           MessageIcon::None};
 }
 
@@ -44,8 +45,8 @@ ShownMessage CompletionMessage() {
 MemImageBuilder TokyoTowerImage() {
   MemImageBuilder image;
   image.Present(0)
-      .Name(0, Cp932("東京タワー"))
-      .ExtraText(0, Cp932("ﾄｳｷｮｳ"))
+      .Name(0, testing::Sjis("東京タワー"))
+      .ExtraText(0, testing::Sjis("ﾄｳｷｮｳ"))
       .Digits(0, {0x01, 0x23, 0x45, 0x67, 0x89})
       // 502,890 whole seconds times 4, then 65/256 of a second (253.9 thousandths).
       .Longitude(0, {0x1E, 0xB1, 0xA8, 65})
@@ -177,11 +178,11 @@ TEST_F(ConversionRunTest, ReadFailureShowsTheReadersMessageThenNamesTheInput) {
       {"one byte short",
        short_file,
        std::nullopt,
-       {{short_file + Cp932(unrecognised), std::nullopt, MessageIcon::Exclamation}}},
+       {{short_file + testing::Sjis(unrecognised), std::nullopt, MessageIcon::Exclamation}}},
       {"one byte long",
        long_file,
        std::nullopt,
-       {{long_file + Cp932(unrecognised), std::nullopt, MessageIcon::Exclamation}}},
+       {{long_file + testing::Sjis(unrecognised), std::nullopt, MessageIcon::Exclamation}}},
       {"access denied",
        good,
        OpenFailureCause::AccessDenied,

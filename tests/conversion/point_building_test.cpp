@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "cp932_text.h"
 #include "memfile/mem_file.h"
 #include "pointfile/point_table.h"
+#include "support/cp932_literal.h"
 #include "support/fixed_clock.h"
 #include "support/mem_image_builder.h"
 #include "support/recording_message_sink.h"
@@ -55,8 +55,8 @@ class PointBuildingTest : public ::testing::Test {
 TEST_F(PointBuildingTest, CopiesEachEntryIntoTheRecordOfTheSameIndex) {
   MemImageBuilder image;
   image.Present(0)
-      .Name(0, Cp932("東京タワー"))
-      .ExtraText(0, Cp932("ﾄｳｷｮｳ"))
+      .Name(0, testing::Sjis("東京タワー"))
+      .ExtraText(0, testing::Sjis("ﾄｳｷｮｳ"))
       .Digits(0, {0x01, 0x23, 0x45, 0x67, 0x89})
       .Longitude(0, {0x1E, 0xB1, 0xA8, 0x41})
       .Latitude(0, {0x07, 0xD5, 0xC4, 0x20});
@@ -70,8 +70,8 @@ TEST_F(PointBuildingTest, CopiesEachEntryIntoTheRecordOfTheSameIndex) {
   ASSERT_EQ(2, UsedRecords());
   const PointRecord& first = table_.Record(0);
   EXPECT_EQ(0, first.slot);
-  EXPECT_EQ(Cp932("東京タワー"), Text(first.name));
-  EXPECT_EQ(Cp932("ﾄｳｷｮｳ"), Text(first.extra_text));
+  EXPECT_EQ(testing::Sjis("東京タワー"), Text(first.name));
+  EXPECT_EQ(testing::Sjis("ﾄｳｷｮｳ"), Text(first.extra_text));
   EXPECT_EQ("0123456789", Text(first.digits));
   EXPECT_EQ("139.41.30.254", Text(first.longitude));
   EXPECT_EQ(" 35.39.29.125", Text(first.latitude));

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/open_failure_message.h"
 #include "loaded_image.h"
 #include "memfile/mem_file.h"
 #include "memfile/read_messages.h"
@@ -94,13 +95,13 @@ std::optional<std::string> Unrecognised(std::string_view path) {
          "\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xc5\x82\xb7";  // は認識できないファイルです
 }
 std::optional<std::string> NotFound(std::string_view) {
-  return std::string(read_messages::kFileNotFound.cp932);
+  return std::string(kFileNotFoundMessage.cp932);
 }
 std::optional<std::string> AccessDenied(std::string_view) {
-  return std::string(read_messages::kAccessDenied.cp932);
+  return std::string(kAccessDeniedMessage.cp932);
 }
 std::optional<std::string> SharingViolation(std::string_view) {
-  return std::string(read_messages::kSharingViolation.cp932);
+  return std::string(kSharingViolationMessage.cp932);
 }
 std::optional<std::string> ReadFailed(std::string_view) {
   return std::string(read_messages::kReadFailed.cp932);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/open_failure_message.h"
 #include "pointfile/point_table.h"
 #include "pointfile/write_messages.h"
 #include "support/fixed_clock.h"
@@ -62,9 +63,9 @@ TEST_F(WriteFailureTest, OpenFailureShowsTheMessageOfItsCause) {
   };
   const Case cases[] = {
       {OpenFailureCause::None, {}},
-      {OpenFailureCause::NotFound, {Exclamation(kWriteFileNotFoundMessage)}},
-      {OpenFailureCause::AccessDenied, {Exclamation(kWriteAccessDeniedMessage)}},
-      {OpenFailureCause::SharingViolation, {Exclamation(kWriteSharingViolationMessage)}},
+      {OpenFailureCause::NotFound, {Exclamation(kFileNotFoundMessage)}},
+      {OpenFailureCause::AccessDenied, {Exclamation(kAccessDeniedMessage)}},
+      {OpenFailureCause::SharingViolation, {Exclamation(kSharingViolationMessage)}},
       {OpenFailureCause::Other, {Exclamation(kWriteFailedMessage)}},
   };
   WriteAllBytes(Target(), kOldContent);
@@ -88,7 +89,7 @@ TEST_F(WriteFailureTest, TargetLockedByAnotherOpenerIsASharingViolation) {
   PointTable table(SystemFileSystem(), clock_);
   table.InitRecord(0);
   EXPECT_EQ(table.Write(Target(), sink_), -1);
-  EXPECT_EQ(sink_.messages, std::vector<ShownMessage>{Exclamation(kWriteSharingViolationMessage)});
+  EXPECT_EQ(sink_.messages, std::vector<ShownMessage>{Exclamation(kSharingViolationMessage)});
   EXPECT_EQ(TargetBytes(), kOldContent);
   EXPECT_EQ(folder_.Listing(), std::vector<std::string>{"out.pmf"});
 
