@@ -1,11 +1,15 @@
 #include "cli/batch_converter.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "cli/cli_messages.h"
 #include "cli/command_line.h"
 #include "cli/display_text.h"
 #include "common/text_codec.h"
 #include "conversion/conversion_run.h"
 #include "conversion/file_names.h"
+#include "conversion/run_messages.h"
 #include "memfile/mem_file.h"
 #include "pointfile/point_table.h"
 
@@ -75,7 +79,11 @@ bool BatchConverter::Convert(const std::string& input) {
   const std::string cp932_output = OutputPathFor(*cp932_input);
   const std::string shown_output = DisplayText(cp932_output);
 
-  if (written_.contains(cp932_output)) {
+  // "out/a.pmf", "./out/a.pmf" and "out/x/../a.pmf" are one file.
+  std::error_code ignored;
+  const std::string output_key =
+      std::filesystem::absolute(shown_output, ignored).lexically_normal().string();
+  if (written_.contains(output_key)) {
     return fail(Quoted(input) + ": its output " + Quoted(shown_output) +
                 " was already written by this call from another input; skipped so that it is "
                 "not replaced");
@@ -88,9 +96,10 @@ bool BatchConverter::Convert(const std::string& input) {
   switch (status) {
     case ConversionStatus::Done:
       progress_.Erase();
-      sink_.DropLast();  // the completion notice with its "press OK"
+      // The completion notice asks to press OK; the success line below takes its place.
+      sink_.Forget(kConversionDone.cp932);
       sink_.Flush();
-      written_.insert(cp932_output);
+      written_.insert(output_key);
       if (!options_.quiet) out_ << input << " -> " << shown_output << '\n' << std::flush;
       return true;
     case ConversionStatus::InputTypeMismatch:

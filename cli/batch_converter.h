@@ -39,8 +39,9 @@ class BatchConverter {
   std::ostream& out_;
   std::optional<std::string> output_;      // -o in CP932
   std::optional<std::string> output_dir_;  // -d in CP932, ending in '/'
-  // Outputs written by this call. A second input that maps to the same output (a.mem and
-  // a.MEM, or two folders' x.mem with -d) would silently replace the first one's points.
+  // Outputs written by this call, as absolute paths without "." and "..". A second input that maps
+  // to the same output (a.mem and a.MEM, or two folders' x.mem with -d) would silently replace the
+  // first one's points.
   std::set<std::string> written_;
 };
 

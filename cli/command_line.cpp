@@ -17,9 +17,14 @@ constexpr int kFirstIcon = 1;
 constexpr int kLastIcon = 31;
 
 constexpr const char* kFooter =
-    "Every input is converted as the dialog converts it, into a point file beside it (or the\n"
-    "file named by -o, or into the folder named by -d). Each success is reported on standard\n"
-    "output as 'INPUT -> OUTPUT'; messages go to standard error.\n"
+    "Each input is converted as the dialog converts it, into a point file beside it under\n"
+    "the same name with .pmf (or the file named by -o, or the same name in the folder named\n"
+    "by -d). Each success is reported on standard output as 'INPUT -> OUTPUT'; messages go\n"
+    "to standard error. The default sound is row 0, no sound; --list-sounds shows them all.\n"
+    "\n"
+    "--dump prints, per point, the index, name, second text, digits, longitude and latitude\n"
+    "as the point file carries them and in decimal degrees. csv and json are UTF-8; a byte\n"
+    "that is no Shift-JIS character shows as U+FFFD.\n"
     "\n"
     "Exit status: 0 when every input was converted (or dumped), 1 when at least one failed\n"
     "(the others are still done), 2 for a usage error.\n"
@@ -47,34 +52,19 @@ CommandLine ParseCommandLine(std::span<const char* const> argv, std::string_view
   app.set_version_flag("--version", std::string(program) + " " + QUORVANE_VERSION);
   app.add_option("inputs", options.inputs, "Memory-point files to convert")->type_name("INPUT.mem");
   CLI::Option* output_option =
-      app.add_option("-o,--output", output,
-                     "Output path; only with a single input (default: the input's path with the "
-                     "extension .pmf)")
-          ->type_name("FILE");
+      app.add_option("-o,--output", output, "Output path, for a single input")->type_name("FILE");
   CLI::Option* output_dir_option =
-      app.add_option("-d,--output-dir", output_dir,
-                     "Write every output into DIR under the input's base name with .pmf")
+      app.add_option("-d,--output-dir", output_dir, "Write every output into DIR")
           ->type_name("DIR");
   app.add_option("-i,--icon", options.icon_number, "Icon number 1..31 (default 1)")->type_name("N");
-  app.add_option("-s,--sound", sound,
-                 "Voice-guidance sound: a row 0..64, a four-digit code such as 00DC, or the "
-                 "sound's name (default row 0, 設定なし, no sound); see --list-sounds")
+  app.add_option("-s,--sound", sound, "Sound: row 0..64, code such as 00DC, or name")
       ->type_name("VALUE");
-  app.add_flag("--list-sounds", options.list_sounds,
-               "Print the 65 sounds (row, code, name) and exit");
-  CLI::Option* dump_option = app.add_flag(
-      "--dump", options.dump,
-      "Print the points of each input instead of converting: index, name, second text, "
-      "digits, longitude and latitude (as in the point file and in decimal degrees)");
-  app.add_option("--format", format,
-                 "Format of --dump: text (default), csv or json; csv and "
-                 "json are UTF-8")
-      ->type_name("text|csv|json")
+  app.add_flag("--list-sounds", options.list_sounds, "Print the 65 sounds (row, code, name)");
+  app.add_flag("--dump", options.dump, "Print the points of the inputs, convert nothing");
+  app.add_option("--format", format, "Format of --dump (default text)")
+      ->type_name("FORMAT")
       ->check(CLI::IsMember({"text", "csv", "json"}));
-  app.add_flag("-q,--quiet", options.quiet, "No progress line and no success lines");
-  output_option->excludes(output_dir_option);
-  dump_option->excludes(output_option);
-  dump_option->excludes(output_dir_option);
+  app.add_flag("-q,--quiet", options.quiet, "No progress line, no success lines");
   app.footer(kFooter);
 
   try {
@@ -105,8 +95,17 @@ CommandLine ParseCommandLine(std::span<const char* const> argv, std::string_view
     }
     options.voice_row = *row;
   }
+  const bool output_given = output_option->count() > 0;
+  const bool output_dir_given = output_dir_option->count() > 0;
+  if (output_given && output_dir_given) {
+    return UsageError(err, program, "--output and --output-dir cannot be used together");
+  }
+  if (options.dump && (output_given || output_dir_given)) {
+    return UsageError(err, program,
+                      "--dump writes no files; --output and --output-dir do not apply");
+  }
   if (options.inputs.empty()) return UsageError(err, program, "no input file given");
-  if (output_option->count() > 0) {
+  if (output_given) {
     if (options.inputs.size() > 1) {
       return UsageError(err, program,
                         "--output names the output of a single input; use --output-dir for "
@@ -114,7 +113,7 @@ CommandLine ParseCommandLine(std::span<const char* const> argv, std::string_view
     }
     options.output = output;
   }
-  if (output_dir_option->count() > 0) {
+  if (output_dir_given) {
     // An empty folder name would put the outputs at the root of the file system.
     if (output_dir.empty()) return UsageError(err, program, "--output-dir needs a folder name");
     options.output_dir = output_dir;

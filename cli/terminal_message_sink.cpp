@@ -1,6 +1,7 @@
 #include "cli/terminal_message_sink.h"
 
 #include <utility>
+#include <vector>
 
 #include "cli/display_text.h"
 
@@ -11,15 +12,20 @@ TerminalMessageSink::TerminalMessageSink(std::ostream& stream, std::string appli
 
 void TerminalMessageSink::Show(std::string_view text, std::optional<std::string_view> caption,
                                MessageIcon /*icon*/) {
-  held_.push_back({caption ? DisplayText(*caption) : application_name_, DisplayText(text)});
+  held_.push_back(
+      {std::string(text), caption ? std::optional<std::string>(*caption) : std::nullopt});
 }
 
-void TerminalMessageSink::DropLast() {
-  if (!held_.empty()) held_.pop_back();
+void TerminalMessageSink::Forget(std::string_view cp932_text) {
+  std::erase_if(held_,
+                [cp932_text](const HeldMessage& message) { return message.text == cp932_text; });
 }
 
 void TerminalMessageSink::Flush() {
-  for (const HeldMessage& message : held_) Write(message.caption, message.text);
+  for (const HeldMessage& message : held_) {
+    Write(message.caption ? DisplayText(*message.caption) : application_name_,
+          DisplayText(message.text));
+  }
   held_.clear();
 }
 

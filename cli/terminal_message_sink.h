@@ -25,8 +25,8 @@ class TerminalMessageSink : public MessageSink {
 
   // Number of core messages held since the last Flush.
   std::size_t HeldCount() const { return held_.size(); }
-  // Forgets the message held last.
-  void DropLast();
+  // Forgets the held messages whose text is `cp932_text`.
+  void Forget(std::string_view cp932_text);
   // Writes the held messages in the order they came and forgets them.
   void Flush();
 
@@ -38,8 +38,8 @@ class TerminalMessageSink : public MessageSink {
   void Write(std::string_view caption, std::string_view text);
 
   struct HeldMessage {
-    std::string caption;  // UTF-8
-    std::string text;     // UTF-8
+    std::string text;                    // CP932
+    std::optional<std::string> caption;  // CP932; none means the application name
   };
 
   std::ostream& stream_;

@@ -174,6 +174,18 @@ TEST_F(ConvertEndToEnd, ASecondInputForTheSameOutputDoesNotReplaceTheFirst) {
   EXPECT_EQ(points[0][kNameGroup - 1], "FIRST");
 }
 
+TEST_F(ConvertEndToEnd, TheSameOutputUnderAnotherSpellingIsStillTheSame) {
+  Make("p.mem", OnePoint("FIRST"));
+  Make("x/p.mem", OnePoint("SECOND"));
+
+  const ProcessResult result = RunConverter({"p.mem", "x/../p.mem"}, work_.Path());
+
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.out, "p.mem -> p.pmf\n");
+  EXPECT_TRUE(Contains(result.err, "'x/../p.mem': its output 'x/../p.pmf' was already written"))
+      << result.err;
+}
+
 TEST_F(ConvertEndToEnd, ANameOutsideCodePage932IsSkipped) {
   Make("😀.mem", TwoPoints());
   Make("a.mem", TwoPoints());
