@@ -84,9 +84,14 @@ TEST_F(DumpEndToEnd, JsonReadsBackWithEveryText) {
 }
 
 TEST_F(DumpEndToEnd, JsonOfNoReadableInputIsStillADocument) {
-  const ProcessResult result = RunConverter({"--dump", "--format=json", "none.mem"}, work_.Path());
+  const ProcessResult result =
+      RunConverter({"--dump", "--format=json", "none.mem", "notes.txt"}, work_.Path());
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_EQ(result.out, "[]\n");
+  EXPECT_NE(result.err.find("'notes.txt': not a memory-point file name; the input must end in "
+                            ".mem"),
+            std::string::npos)
+      << result.err;
 }
 
 TEST_F(DumpEndToEnd, CsvQuotesWhatNeedsIt) {
