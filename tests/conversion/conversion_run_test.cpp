@@ -17,6 +17,7 @@
 #include "support/recording_message_sink.h"
 #include "support/scripted_file_system.h"
 #include "support/temp_folder.h"
+#include "support/worked_example.h"
 
 namespace quorvane {
 namespace {
@@ -40,37 +41,6 @@ ShownMessage CompletionMessage() {
   return {testing::Sjis("変換が終了しました。\nOKボタンを押して下さい。"), testing::Sjis("終了"),
           MessageIcon::None};
 }
-
-// The entry of the worked example: 東京タワー at 139.41.30.254, 35.39.29.125.
-MemImageBuilder TokyoTowerImage() {
-  MemImageBuilder image;
-  image.Present(0)
-      .Name(0, testing::Sjis("東京タワー"))
-      .ExtraText(0, testing::Sjis("ﾄｳｷｮｳ"))
-      .Digits(0, {0x01, 0x23, 0x45, 0x67, 0x89})
-      // 502,890 whole seconds times 4, then 65/256 of a second (253.9 thousandths).
-      .Longitude(0, {0x1E, 0xB1, 0xA8, 65})
-      // 128,369 whole seconds times 4, then 32/256 of a second (125 thousandths).
-      .Latitude(0, {0x07, 0xD5, 0xC4, 32});
-  return image;
-}
-
-// The header line, then one point line: icon 05, the coordinates 13941302 and 03539291,
-// voice 00DC/01/0300, the name of 5 characters, ﾄｳｷｮｳ, the time stamp, the digits and the
-// checksum B4.
-const std::vector<unsigned char> kTokyoTowerPointFile = {
-    0x93, 0x6F, 0x98, 0x5E, 0x83, 0x7C, 0x83, 0x43, 0x83, 0x93, 0x83, 0x67, 0x0D, 0x0A, 0x23,
-    0x30, 0x35, 0x09, 0x23, 0x30, 0x30, 0x09, 0x23, 0x30, 0x30, 0x09, 0x23, 0x31, 0x33, 0x39,
-    0x34, 0x31, 0x33, 0x30, 0x32, 0x09, 0x23, 0x30, 0x33, 0x35, 0x33, 0x39, 0x32, 0x39, 0x31,
-    0x09, 0x23, 0x30, 0x38, 0x30, 0x30, 0x09, 0x23, 0x30, 0x38, 0x30, 0x30, 0x09, 0x23, 0x30,
-    0x38, 0x30, 0x30, 0x09, 0x23, 0x30, 0x38, 0x30, 0x30, 0x09, 0x23, 0x30, 0x30, 0x44, 0x43,
-    0x09, 0x23, 0x30, 0x31, 0x09, 0x23, 0x30, 0x35, 0x09, 0x23, 0x93, 0x8C, 0x8B, 0x9E, 0x83,
-    0x5E, 0x83, 0x8F, 0x81, 0x5B, 0x09, 0x23, 0x30, 0x30, 0x09, 0x23, 0x30, 0x30, 0x09, 0x23,
-    0x30, 0x33, 0x30, 0x30, 0x09, 0x23, 0x09, 0x23, 0x09, 0x23, 0x09, 0x23, 0x09, 0x23, 0xC4,
-    0xB3, 0xB7, 0xAE, 0xB3, 0x09, 0x23, 0x32, 0x30, 0x32, 0x34, 0x30, 0x31, 0x30, 0x35, 0x30,
-    0x39, 0x33, 0x30, 0x30, 0x35, 0x09, 0x23, 0x30, 0x31, 0x09, 0x23, 0x30, 0x31, 0x32, 0x33,
-    0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x09, 0x23, 0x42, 0x34, 0x0D, 0x0A,
-};
 
 // "登録ポイント" and CR LF: the file of a conversion without points.
 const std::vector<unsigned char> kHeaderOnlyPointFile = {
@@ -106,22 +76,22 @@ class ConversionRunTest : public ::testing::Test {
 };
 
 TEST_F(ConversionRunTest, WorkedExampleGivesTheExactPointFile) {
-  const std::string input = TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
+  const std::string input = testing::TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
   const std::string output = PathOf("route.pmf");
 
   EXPECT_EQ(ConversionStatus::Done, Run(input, output, 5, kRoadSurfaceRow));
 
-  EXPECT_EQ(kTokyoTowerPointFile, testing::ReadAllBytes(output));
+  EXPECT_EQ(testing::kTokyoTowerPointFile, testing::ReadAllBytes(output));
   EXPECT_EQ(std::vector<ShownMessage>{CompletionMessage()}, sink_.messages);
 }
 
 TEST_F(ConversionRunTest, ExtensionsMatchInAnyCase) {
-  const std::string input = TokyoTowerImage().WriteTo(PathOf("route.MEM")).string();
+  const std::string input = testing::TokyoTowerImage().WriteTo(PathOf("route.MEM")).string();
   const std::string output = PathOf("route.PMF");
 
   EXPECT_EQ(ConversionStatus::Done, Run(input, output));
 
-  EXPECT_EQ(kTokyoTowerPointFile, testing::ReadAllBytes(output));
+  EXPECT_EQ(testing::kTokyoTowerPointFile, testing::ReadAllBytes(output));
   EXPECT_EQ(std::vector<ShownMessage>{CompletionMessage()}, sink_.messages);
 }
 
@@ -159,7 +129,7 @@ TEST_F(ConversionRunTest, ReadFailureShowsTheReadersMessageThenNamesTheInput) {
   const std::string missing = PathOf("missing.mem");
   const std::string short_file = PathOf("short.mem");
   const std::string long_file = PathOf("long.mem");
-  const std::string good = TokyoTowerImage().WriteTo(PathOf("good.mem")).string();
+  const std::string good = testing::TokyoTowerImage().WriteTo(PathOf("good.mem")).string();
   testing::WriteAllBytes(short_file, std::string(MemFile::kFileSize - 1, '\x01'));
   testing::WriteAllBytes(long_file, std::string(MemFile::kFileSize + 1, '\x01'));
   const std::string unrecognised = "\n    は認識できないファイルです";
@@ -215,7 +185,7 @@ TEST_F(ConversionRunTest, ReadFailureShowsTheReadersMessageThenNamesTheInput) {
 }
 
 TEST_F(ConversionRunTest, ReadErrorAfterTheOpenEndsTheRunWithoutWriting) {
-  const std::string input = TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
+  const std::string input = testing::TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
   const auto run_with = [&](auto inject) {
     testing::ScriptedFileSystem files;
     inject(files);
@@ -243,7 +213,7 @@ TEST_F(ConversionRunTest, ReadErrorAfterTheOpenEndsTheRunWithoutWriting) {
 }
 
 TEST_F(ConversionRunTest, OpenFailureOfTheOutputShowsOnlyTheWritersMessage) {
-  const std::string input = TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
+  const std::string input = testing::TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
   struct Case {
     OpenFailureCause cause;
     std::vector<ShownMessage> messages;
@@ -268,7 +238,7 @@ TEST_F(ConversionRunTest, OpenFailureOfTheOutputShowsOnlyTheWritersMessage) {
 }
 
 TEST_F(ConversionRunTest, OutputInAMissingFolderFailsWithTheWritersMessageOnly) {
-  const std::string input = TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
+  const std::string input = testing::TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
 
   EXPECT_EQ(ConversionStatus::WriteFailed, Run(input, PathOf("no-such-folder/route.pmf")));
 
@@ -278,7 +248,7 @@ TEST_F(ConversionRunTest, OutputInAMissingFolderFailsWithTheWritersMessageOnly) 
 }
 
 TEST_F(ConversionRunTest, FailureAfterTheOpenKeepsTheOldOutputAndShowsNoCompletion) {
-  const std::string input = TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
+  const std::string input = testing::TokyoTowerImage().WriteTo(PathOf("route.mem")).string();
   const std::string output = PathOf("route.pmf");
   const std::string old_contents = "old point file\r\n";
 

@@ -12,6 +12,7 @@
 #include "support/mem_image_builder.h"
 #include "support/recording_message_sink.h"
 #include "support/temp_folder.h"
+#include "support/worked_example.h"
 
 namespace quorvane {
 namespace {
@@ -53,13 +54,7 @@ class PointBuildingTest : public ::testing::Test {
 };
 
 TEST_F(PointBuildingTest, CopiesEachEntryIntoTheRecordOfTheSameIndex) {
-  MemImageBuilder image;
-  image.Present(0)
-      .Name(0, testing::Sjis("東京タワー"))
-      .ExtraText(0, testing::Sjis("ﾄｳｷｮｳ"))
-      .Digits(0, {0x01, 0x23, 0x45, 0x67, 0x89})
-      .Longitude(0, {0x1E, 0xB1, 0xA8, 0x41})
-      .Latitude(0, {0x07, 0xD5, 0xC4, 0x20});
+  MemImageBuilder image = testing::TokyoTowerImage();
   image.Present(1)
       .Name(1, "Second")
       .ExtraText(1, "x")
