@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace quorvane::testing {
 
@@ -12,6 +13,13 @@ ModalAnswerer::ModalAnswerer() {
 }
 
 void ModalAnswerer::Poll() {
+  if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+    QStringList items;
+    for (const QAction* action : menu->actions()) items << action->text();
+    seen.push_back({QStringLiteral("QMenu"), {}, items.join(u'\n'), QMessageBox::NoIcon});
+    menu->close();
+    return;
+  }
   QWidget* modal = QApplication::activeModalWidget();
   if (modal == nullptr || !modal->isVisible()) return;
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {

@@ -26,6 +26,7 @@ struct SeenModal {
 
 // Closes every modal window that opens while it lives, so that no test waits for a person:
 // message boxes with their OK button, other dialogs through `on_dialog` (default: reject).
+// Pop-up menus are closed too; their item texts are kept, one a line, as the text.
 class ModalAnswerer : public QObject {
   Q_OBJECT
 
