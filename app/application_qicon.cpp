@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
+#include <vector>
 
 #include "resources/application_icon.h"
 
@@ -26,11 +28,13 @@ QImage ToImage(const IconImage& icon) {
 }  // namespace
 
 QIcon ApplicationQIcon() {
+  std::vector<IconImage> images(ApplicationIcon().begin(), ApplicationIcon().end());
+  // The richer image first: of two pixmaps of one size, an icon draws the first.
+  std::stable_sort(images.begin(), images.end(), [](const IconImage& a, const IconImage& b) {
+    return a.colour_count > b.colour_count;
+  });
   QIcon result;
-  // The richer image first, so that it is the one drawn.
-  for (auto it = ApplicationIcon().rbegin(); it != ApplicationIcon().rend(); ++it) {
-    result.addPixmap(QPixmap::fromImage(ToImage(*it)));
-  }
+  for (const IconImage& image : images) result.addPixmap(QPixmap::fromImage(ToImage(image)));
   return result;
 }
 

@@ -257,13 +257,27 @@ class ConvertTest : public QObject {
              TokyoTowerPointFile(icon.toStdString(), code.toStdString()));
   }
 
-  void theEnterKeyConvertsAndEscapeCancels() {
+  void theEnterKeyConvertsFromEveryField_data() {
+    QTest::addColumn<int>("control");
+    QTest::newRow("output field") << int(id::kOutputField);
+    QTest::newRow("icon number") << int(id::kIconSpin);
+    QTest::newRow("voice combo") << int(id::kVoiceCombo);
+  }
+  void theEnterKeyConvertsFromEveryField() {
+    QFETCH(int, control);
     ModalAnswerer answerer;
     input_->setText(QStringLiteral("route.txt"));
-    output_->setFocus();
-    QTest::keyClick(output_, Qt::Key_Return);
+    QWidget* field = dialog_->findChild<QWidget*>(ControlName(control));
+    field->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(HasFocusWithWholeText(*input_));
     QVERIFY(StillOpen());
+    QCOMPARE(combo_->count(), 65);  // Enter in the combo adds no row
+  }
+
+  void escapeCancels() {
+    ModalAnswerer answerer;
+    input_->setFocus();
     QTest::keyClick(input_, Qt::Key_Escape);
     QVERIFY(!dialog_->isVisible());
     QCOMPARE(dialog_->result(), int(QDialog::Rejected));
