@@ -45,8 +45,9 @@ void ModalAnswerer::Poll() {
 std::optional<QString> ScriptedFileDialogs::Choose(QWidget&, const FileDialogRequest& request) {
   requests.push_back(request);
   if (answers.empty()) return std::nullopt;
-  std::optional<QString> answer = answers.front();
+  const QString answer = answers.front();
   answers.pop_front();
+  if (answer.isNull()) return std::nullopt;
   return answer;
 }
 

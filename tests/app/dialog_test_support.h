@@ -46,7 +46,7 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   std::optional<QString> Choose(QWidget& owner, const FileDialogRequest& request) override;
 
-  std::deque<std::optional<QString>> answers;  // empty: cancel
+  std::deque<QString> answers;  // a null string or no answer left: cancel
   std::vector<FileDialogRequest> requests;
 };
 
