@@ -35,11 +35,6 @@ namespace {
 
 namespace id = resource_id;
 
-// A remembered folder and a chosen file name are held in 260 bytes with their NUL.
-constexpr std::size_t kPathCapacity = 259;
-// The command line and dropped names are read into 256 bytes with their NUL.
-constexpr std::size_t kTokenCapacity = 255;
-
 constexpr int kIconMinimum = 1;
 constexpr int kIconMaximum = 31;
 
@@ -169,7 +164,7 @@ void ConverterDialog::InitControls() {
 
   const std::optional<std::string> current =
       QStringToCp932(QDir::toNativeSeparators(QDir::currentPath()));
-  remembered_input_folder_ = current && current->size() <= kPathCapacity ? *current : std::string();
+  remembered_input_folder_ = current.value_or(std::string());
   remembered_output_folder_ = remembered_input_folder_;
 
   input_path_.clear();
@@ -178,8 +173,7 @@ void ConverterDialog::InitControls() {
   if (!arguments_.isEmpty()) {
     const QString joined = JoinArguments(arguments_);
     if (const std::optional<std::string> command_line = QStringToCp932(joined)) {
-      const std::string_view text = *command_line;
-      input_path_ = FirstToken(text.substr(0, CharacterBoundaryPrefix(text, kTokenCapacity)));
+      input_path_ = FirstToken(*command_line);
     } else {
       TellNotCp932(joined);
     }
@@ -306,12 +300,7 @@ void ConverterDialog::OnBrowseOutput() {
 std::optional<std::string> ConverterDialog::ChosenPath(const std::optional<QString>& chosen) {
   if (!chosen) return std::nullopt;
   std::optional<std::string> path = QStringToCp932(*chosen);
-  if (!path) {
-    TellNotCp932(*chosen);
-    return std::nullopt;
-  }
-  // A name longer than the dialog's buffer is a failure of the dialog, taken as a cancel.
-  if (path->size() > kPathCapacity) return std::nullopt;
+  if (!path) TellNotCp932(*chosen);
   return path;
 }
 
@@ -328,8 +317,7 @@ void ConverterDialog::OnDropFiles(const QStringList& file_names) {
       }
       continue;
     }
-    const std::string_view text = *cp932;
-    input_path_ = FirstToken(text.substr(0, CharacterBoundaryPrefix(text, kTokenCapacity)));
+    input_path_ = FirstToken(*cp932);
   }
 
   const std::string extension = SplitPath(input_path_).extension;

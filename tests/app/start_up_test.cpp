@@ -196,11 +196,12 @@ class StartUpTest : public QObject {
     QTRY_VERIFY(HasFocusWithWholeText(*Control<QLineEdit>(*dialog, id::kInputField)));
   }
 
-  void aCommandLineLongerThanItsBufferIsCutAtACharacter() {
-    // 254 ASCII bytes, then a two-byte character that would end past byte 255.
+  // A long argument is kept whole rather than cut into the name of another file.
+  void aLongCommandLineIsKeptWhole() {
     const QString text = QString(254, u'a') + QStringLiteral("東.mem");
     auto dialog = Open({text});
-    QCOMPARE(dialog->InputPath(), std::string(254, 'a'));
+    QCOMPARE(Cp932ToQString(dialog->InputPath()), text);
+    QCOMPARE(Cp932ToQString(dialog->OutputPath()), QString(254, u'a') + QStringLiteral("東.pmf"));
   }
 
   void anArgumentThatCp932CannotSpellIsRefusedWithAMessage() {
