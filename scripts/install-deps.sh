@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
           qt6-base-dev libgl-dev libcli11-dev python3)
 case "${1:-test}" in
   test) packages+=(clang libclang-rt-14-dev) ;;
-  run) packages+=(fonts-noto-cjk) ;;
+  run) packages+=(fonts-noto-cjk qt6-translations-l10n) ;;
 esac
 
 missing=()
