@@ -198,7 +198,7 @@ TEST_P(OutputRightsTest, AccessDeniedAsAnOrdinaryUser) {
   std::optional<RunOutcome> outcome;
   std::string why;
   if (::geteuid() == 0) {
-    outcome = RunUnprivileged(convert, why);
+    outcome = RunUnprivileged(folder_.Path(), convert, why);
     if (!outcome) GTEST_SKIP() << why << "; the seam case covers the message";
   } else {
     outcome = convert();

@@ -15,6 +15,7 @@ namespace quorvane::testing {
 namespace {
 
 constexpr int kCannotDrop = 3;
+constexpr int kCannotReach = 4;
 
 void PutNumber(std::string& out, std::uint32_t value) {
   out.append(reinterpret_cast<const char*>(&value), sizeof value);
@@ -95,7 +96,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<RunOutcome> RunUnprivileged(const std::function<RunOutcome()>& convert,
+std::optional<RunOutcome> RunUnprivileged(const std::filesystem::path& folder,
+                                          const std::function<RunOutcome()>& convert,
                                           std::string& why) {
   int ends[2];
   if (::pipe(ends) != 0) {
@@ -116,6 +118,7 @@ std::optional<RunOutcome> RunUnprivileged(const std::function<RunOutcome()>& con
         ::setresuid(kNobody, kNobody, kNobody) != 0) {
       ::_exit(kCannotDrop);
     }
+    if (::access(folder.c_str(), R_OK | X_OK) != 0) ::_exit(kCannotReach);
     const bool sent = WriteAll(ends[1], Encode(convert()));
     ::close(ends[1]);
     // No exit handlers: they belong to the parent's test run.
@@ -136,6 +139,10 @@ std::optional<RunOutcome> RunUnprivileged(const std::function<RunOutcome()>& con
   }
   if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotDrop) {
     why = "the process may not give up root here (setresuid refused)";
+    return std::nullopt;
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotReach) {
+    why = "user nobody cannot enter " + folder.string() + " (is TMPDIR private?)";
     return std::nullopt;
   }
   std::optional<RunOutcome> outcome;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,7 +14,10 @@ namespace quorvane::testing {
 // read a file of mode 000 and write into a read-only folder). The outcome comes back through a
 // pipe. std::nullopt, with `why` filled in, when the child cannot drop its rights here (the
 // caller skips) or did not finish (the test has then failed already).
-std::optional<RunOutcome> RunUnprivileged(const std::function<RunOutcome()>& convert,
+// `folder` is where the test's files are: the child must be able to enter it, or the rights under
+// test would not be the ones that fail.
+std::optional<RunOutcome> RunUnprivileged(const std::filesystem::path& folder,
+                                          const std::function<RunOutcome()>& convert,
                                           std::string& why);
 
 // The user and group that RunUnprivileged runs as.
