@@ -39,15 +39,6 @@ ShownMessage RunReadFailedMessage(std::string_view cp932_path) {
           MessageIcon::None};
 }
 
-void PrintTo(const ShownMessage& message, std::ostream* out) {
-  const auto readable = [](std::string_view cp932) {
-    return Cp932ToUtf8(cp932).value_or("(not CP932) " + std::string(cp932));
-  };
-  *out << '"' << readable(message.text) << "\" caption "
-       << (message.caption ? '"' + readable(*message.caption) + '"' : std::string("none"))
-       << (message.icon == MessageIcon::Exclamation ? " exclamation" : " no icon");
-}
-
 ShownMessage CompletionMessage() {
   return {Sjis("変換が終了しました。\nOKボタンを押して下さい。"), Sjis("終了"), MessageIcon::None};
 }

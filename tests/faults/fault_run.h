@@ -29,8 +29,6 @@ ShownMessage UnrecognisedFileMessage(std::string_view cp932_path);
 ShownMessage RunReadFailedMessage(std::string_view cp932_path);  // captioned "ERROR"
 ShownMessage CompletionMessage();
 // Shows a message readably when a test fails.
-void PrintTo(const ShownMessage& message, std::ostream* out);
-
 // A path of the file system as the converter is given it: CP932.
 std::string Cp932Path(const std::filesystem::path& path);
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/message_sink.h"
+#include "common/text_codec.h"
 
 namespace quorvane::testing {
 
@@ -16,6 +18,16 @@ struct ShownMessage {
 
   bool operator==(const ShownMessage&) const = default;
 };
+
+// Failures show the texts readably (UTF-8) rather than as CP932 bytes.
+inline void PrintTo(const ShownMessage& message, std::ostream* out) {
+  const auto readable = [](std::string_view cp932) {
+    return Cp932ToUtf8(cp932).value_or("(not CP932) " + std::string(cp932));
+  };
+  *out << '"' << readable(message.text) << "\" caption "
+       << (message.caption ? '"' + readable(*message.caption) + '"' : std::string("none"))
+       << (message.icon == MessageIcon::Exclamation ? " exclamation" : " no icon");
+}
 
 // Keeps every message it is shown, in order.
 class RecordingMessageSink : public MessageSink {
