@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/text_codec.h"
 #include "memfile/mem_file.h"
 #include "pointfile/point_table.h"
 #include "support/cp932_literal.h"
