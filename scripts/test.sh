@@ -10,7 +10,7 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Build and test"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/release -j "$jobs"
-ctest --test-dir build/release --output-on-failure -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs" | tee build/release/ctest.log
 
 echo "== Sanitizers: the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 # gcc; any report ends the test that made it (-fno-sanitize-recover), leaks included.
@@ -19,7 +19,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON \
   -DQUORVANE_WITH_BENCH=OFF -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++
 cmake --build build/sanitize -j "$jobs"
-ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+ctest --test-dir build/sanitize --output-on-failure -j "$jobs" | tee build/sanitize/ctest.log
 
 echo "== Fuzzing: each libFuzzer target for about 20 seconds"
 # Each target runs on a copy of its seed corpus, so that what it finds never lands in the
@@ -46,3 +46,8 @@ for entry in "${fuzz_targets[@]}"; do
   fi
   echo "$target: $(grep -E '^Done [0-9]+ runs' "$log")"
 done
+
+# One closing line for the whole run: every stage above stops the script when anything fails.
+total=$(awk '/tests failed out of/ { n += $NF } END { print n + 0 }' build/release/ctest.log \
+  build/sanitize/ctest.log)
+echo "quorvane: $total passed, 0 failed"
