@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -28,9 +29,13 @@ ShownMessage ReaderOrWriterMessage(std::string_view utf8);  // no caption, excla
 ShownMessage UnrecognisedFileMessage(std::string_view cp932_path);
 ShownMessage RunReadFailedMessage(std::string_view cp932_path);  // captioned "ERROR"
 ShownMessage CompletionMessage();
-// Shows a message readably when a test fails.
 // A path of the file system as the converter is given it: CP932.
 std::string Cp932Path(const std::filesystem::path& path);
+
+// For a case whose path needs nothing made before the run.
+inline std::shared_ptr<void> Nothing(const std::filesystem::path&) {
+  return nullptr;
+}
 
 // The image that the fault tests convert: 100 points with long names, so that its point file
 // (about 16 KB) is larger than a page of memory.

@@ -116,10 +116,6 @@ TEST_P(RealInputFaultTest, ReportsAndChangesNothing) {
   ::alarm(0);
 }
 
-std::shared_ptr<void> Nothing(const fs::path&) {
-  return nullptr;
-}
-
 std::shared_ptr<void> Image(const fs::path& path, std::size_t size) {
   std::string bytes = FullImage();
   bytes.resize(size, '\xFF');

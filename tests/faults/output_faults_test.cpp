@@ -108,10 +108,6 @@ TEST_P(RealOutputFaultTest, ReportsAndKeepsTheOldFile) {
   ::alarm(0);
 }
 
-std::shared_ptr<void> Nothing(const fs::path&) {
-  return nullptr;
-}
-
 const RealOutputCase kRealOutputCases[] = {
     {"InMissingFolder", "無い/地点表.pmf", Nothing, kNotFound},
     {"BelowAFile", "file.pmf/地点表.pmf",
