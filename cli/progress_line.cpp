@@ -2,28 +2,13 @@
 
 #include <string>
 
+#include "cli/terminal_columns.h"
+
 namespace quorvane {
 
 namespace {
 
 constexpr std::string_view kEraseLine = "\r\x1B[K";
-
-// The longest prefix of a UTF-8 text that fits into `columns`, counting every non-ASCII
-// character as two columns (wide enough for the Japanese characters of file names) and never
-// cutting inside a character.
-std::string_view FitColumns(std::string_view utf8, std::size_t columns) {
-  std::size_t used = 0;
-  std::size_t position = 0;
-  while (position < utf8.size()) {
-    const auto lead = static_cast<unsigned char>(utf8[position]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    const std::size_t width = lead < 0x80 ? 1 : 2;
-    if (used + width > columns || position + length > utf8.size()) break;
-    used += width;
-    position += length;
-  }
-  return utf8.substr(0, position);
-}
 
 }  // namespace
 

@@ -1,29 +1,10 @@
 #include "cli/text_dump_writer.h"
 
+#include "cli/terminal_columns.h"
+
 namespace quorvane {
 
 namespace {
-
-// Decodes the code point that starts at `position` of valid UTF-8 and its length in bytes.
-char32_t CodePointAt(std::string_view utf8, std::size_t position, std::size_t& length) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(utf8[position + k]); };
-  const unsigned char lead = byte(0);
-  length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-  if (position + length > utf8.size()) {
-    length = 1;
-    return lead;
-  }
-  if (length == 1) return lead;
-  char32_t code = lead & (0x7F >> length);
-  for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (byte(k) & 0x3F);
-  return code;
-}
-
-bool IsNarrow(char32_t code) {
-  return code < 0x1100 || (code >= 0x2400 && code <= 0x2426) ||  // control pictures
-         (code >= 0xFF61 && code <= 0xFF9F) ||                   // half-width katakana
-         code == 0xFFFD;
-}
 
 void PadTo(std::ostream& stream, std::string_view utf8, std::size_t columns) {
   stream << utf8;
@@ -37,14 +18,6 @@ std::string RightAligned(std::string_view text, std::size_t columns) {
 }
 
 }  // namespace
-
-std::size_t DisplayColumns(std::string_view utf8) {
-  std::size_t columns = 0;
-  for (std::size_t position = 0, length = 0; position < utf8.size(); position += length) {
-    columns += IsNarrow(CodePointAt(utf8, position, length)) ? 1 : 2;
-  }
-  return columns;
-}
 
 std::string WithControlPictures(std::string_view utf8) {
   std::string result;

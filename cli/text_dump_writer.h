@@ -25,8 +25,6 @@ class TextDumpWriter : public DumpWriter {
   bool first_ = true;
 };
 
-// Terminal columns that a UTF-8 text takes.
-std::size_t DisplayColumns(std::string_view utf8);
 // The text with control characters replaced by their control pictures.
 std::string WithControlPictures(std::string_view utf8);
 

@@ -7,6 +7,7 @@
 #include "cli/csv_dump_writer.h"
 #include "cli/dumped_point.h"
 #include "cli/json_dump_writer.h"
+#include "cli/terminal_columns.h"
 #include "cli/text_dump_writer.h"
 
 namespace quorvane {
@@ -68,6 +69,14 @@ TEST(TextColumns, WideAndNarrowCharacters) {
   EXPECT_EQ(DisplayColumns("東京"), 4u);
   EXPECT_EQ(DisplayColumns("ﾀﾜｰ"), 3u);
   EXPECT_EQ(DisplayColumns("\uFFFD␉"), 2u);
+}
+
+// The progress line is cut to the terminal's width by the same rule, never inside a character.
+TEST(TextColumns, FitColumnsCutsAtACharacterThatWouldNotFit) {
+  EXPECT_EQ(FitColumns("東京ﾀﾜｰ", 5), "東京ﾀ");
+  EXPECT_EQ(FitColumns("東京ﾀﾜｰ", 3), "東");
+  EXPECT_EQ(FitColumns("ABC", 10), "ABC");
+  EXPECT_EQ(FitColumns("東", 1), "");
 }
 
 TEST(TextColumns, ControlCharactersBecomePictures) {
